@@ -35,15 +35,17 @@ class BuiltInPump final : public EventPump {
   bool wake_pending_ = false;
 };
 
+// Both live until the process ends: worker threads may still wake the window
+// thread while static objects are being destroyed.
 BuiltInPump& built_in_pump() {
-  static BuiltInPump pump;
-  return pump;
+  static BuiltInPump* const pump = new BuiltInPump();
+  return *pump;
 }
 
 std::atomic<EventPump*> installed{nullptr};
 std::mutex& swap_mutex() {
-  static std::mutex mutex;
-  return mutex;
+  static std::mutex* const mutex = new std::mutex();
+  return *mutex;
 }
 
 }  // namespace
