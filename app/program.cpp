@@ -8,6 +8,13 @@
 
 namespace velmora {
 
+void end_program_when_closed(MainWindow& main_window, QtEventPump& pump) {
+  main_window.on_closed([&pump] {
+    pump.set_ending();
+    QCoreApplication::exit(0);
+  });
+}
+
 int run_program(const ServiceHosts& hosts) {
   // Qt is given no arguments of the user's: the program reads none.
   int argc = 1;
@@ -21,10 +28,7 @@ int run_program(const ServiceHosts& hosts) {
   int exit_code = 0;
   {
     MainWindow main_window(hosts);
-    main_window.on_closed([&pump] {
-      pump.set_ending();
-      QCoreApplication::exit(0);
-    });
+    end_program_when_closed(main_window, pump);
     main_window.place_centred();
     main_window.show();
     exit_code = QApplication::exec();

@@ -29,7 +29,7 @@ class QtEventPump final : public EventPump {
   bool ending() const override { return ending_.load(); }
 
   // The program has begun to end: waits on the network give up.
-  void set_ending() { ending_.store(true); }
+  void set_ending(bool ending = true) { ending_.store(ending); }
 
  private:
   QAbstractEventDispatcher* dispatcher_;

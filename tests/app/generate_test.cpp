@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 
 #include "app/generate.h"
+#include "app/program.h"
+#include "app/qt_event_pump.h"
 #include "app/result_link.h"
 #include "app/windows.h"
 #include "support/gbk.h"
@@ -108,7 +110,8 @@ TEST_F(Generate, ASecondClickDuringEncodingStartsANestedRunAndTheOuterStoresLast
 TEST_F(Generate, ClosingTheMainWindowDuringEncodingStopsTheCommand) {
   result_link() = Text("kept");
   int exit_code = -1;
-  window.on_closed([] { QCoreApplication::exit(0); });
+  auto& pump = dynamic_cast<QtEventPump&>(event_pump());
+  end_program_when_closed(window, pump);
   QTimer::singleShot(0, &window, [this] {
     QTimer::singleShot(0, &window, [this] { QTest::keyClick(&window, Qt::Key_Escape); });
     generate("a", "b");
@@ -119,6 +122,7 @@ TEST_F(Generate, ClosingTheMainWindowDuringEncodingStopsTheCommand) {
   EXPECT_TRUE(ui.results.empty());
   EXPECT_TRUE(ui.messages.empty());
   EXPECT_EQ(result_link(), Text("kept"));
+  pump.set_ending(false);
 }
 
 TEST(PercentEncodeText, ByteRule) {
