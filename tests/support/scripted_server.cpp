@@ -46,14 +46,14 @@ ScriptedServer::ScriptedServer(std::vector<std::string> replies, const std::stri
           },
           address) {}
 
-ScriptedServer::ScriptedServer(Script script, const std::string& address)
+ScriptedServer::ScriptedServer(Script script, const std::string& address, int port)
     : script_(std::move(script)), address_(address) {
   listener_ = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
   const int yes = 1;
   ::setsockopt(listener_, SOL_SOCKET, SO_REUSEADDR, &yes, sizeof yes);
   sockaddr_in addr{};
   addr.sin_family = AF_INET;
-  addr.sin_port = 0;
+  addr.sin_port = htons(static_cast<std::uint16_t>(port));
   if (::inet_pton(AF_INET, address_.c_str(), &addr.sin_addr) != 1 ||
       ::bind(listener_, reinterpret_cast<sockaddr*>(&addr), sizeof addr) != 0 ||
       ::listen(listener_, 64) != 0 || ::pipe(wake_pipe_) != 0) {

@@ -29,7 +29,7 @@ class ScriptedServer {
   // Listens on `address`, a loopback address (tests that let servers set
   // cookies use one of their own, so that the process-wide cookie store does
   // not carry the cookies into other tests' requests).
-  explicit ScriptedServer(Script script, const std::string& address = "127.0.0.1");
+  explicit ScriptedServer(Script script, const std::string& address = "127.0.0.1", int port = 0);
   // The n-th connection gets replies[n]; the last one repeats.
   explicit ScriptedServer(std::vector<std::string> replies,
                           const std::string& address = "127.0.0.1");
