@@ -39,6 +39,16 @@ TEST(Utf8Conversion, InvalidSequencesBecomeOneQuestionMarkEach) {
   }
 }
 
+TEST(Utf8Conversion, TheDirectFormsEqualTheChainsThroughUtf16) {
+  const Text samples[] = {gbk("中文 and ASCII, 情人节快乐"), Text("a\xFF\xE4\xB8" "b\xC0\xAF\xED\xA0\x80"),
+                          Text("x\xF0\x9F\x98\x80y\x80\x81"), Text("\xA1\xA1\xFE\xFE")};
+  for (const Text& t : samples) {
+    EXPECT_EQ(utf8_to_system(t), wide_to_multibyte(multibyte_to_wide(t), kGbkCodePage)) << t.str();
+    EXPECT_EQ(to_utf8(t), wide_to_multibyte(multibyte_to_wide(t, kGbkCodePage), kUtf8CodePage))
+        << t.str();
+  }
+}
+
 TEST(Utf8Conversion, GrowthIsNeverCutShort) {
   // Single-byte characters of 936 that take three bytes in UTF-8.
   std::string euro;
