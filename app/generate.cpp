@@ -38,7 +38,10 @@ void on_generate_clicked(MainWindow& window) {
   // Events dispatched below may close the window; its object stays until the
   // program ends, but a closed window's controls are not read again.
   const QPointer<MainWindow> alive(&window);
-  const auto gone = [&] { return alive.isNull() || alive->closed(); };
+  const auto gone = [&alive] {
+    const MainWindow* w = alive.data();
+    return w == nullptr || w->closed();
+  };
 
   if (window.user_name().empty() || window.loved_name().empty()) {
     show_message(kNamesMissing, kMessageOk);
