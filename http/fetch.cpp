@@ -29,7 +29,7 @@ HttpExchange pack(const Text& address, const FetchOptions& o) {
   return e;
 }
 
-Bytes decode_body(const Bytes& body, std::optional<std::int32_t> kind) {
+Bytes decode_body(Bytes body, std::optional<std::int32_t> kind) {
   if (kind == 1) return text_to_bytes(utf8_to_system(bytes_to_text(body)));
   if (kind == 2) return text_to_bytes(big5_to_simplified(bytes_to_text(body)));
   return body;
@@ -74,10 +74,10 @@ Bytes http_fetch(Text& address, const FetchOptions& options) {
     if (finished) break;
   }
 
-  const HttpExchange& back = state->exchange;
+  HttpExchange& back = state->exchange;
   if (options.response_headers != nullptr) *options.response_headers = bytes_to_text(back.cookies);
   if (options.response_cookies != nullptr) *options.response_cookies = bytes_to_text(back.method);
-  return decode_body(back.address, options.result_kind);
+  return decode_body(std::move(back.address), options.result_kind);
 }
 
 }  // namespace velmora

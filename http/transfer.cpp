@@ -68,6 +68,13 @@ std::size_t on_header(char* data, std::size_t size, std::size_t count, void* use
     reply->answered = true;
   }
   reply->headers.append(line);
+  // A body whose size is announced gets its room at once (within the limit).
+  if (line.size() > 15 && find_text(Text(line.substr(0, 15)), "Content-Length:", 1, true) == 1) {
+    const double announced = to_number(Text(line.substr(15)));
+    if (announced > 0 && announced <= static_cast<double>(kMaxResponseBodyBytes)) {
+      reply->body.reserve(static_cast<std::size_t>(announced));
+    }
+  }
   return line.size();
 }
 
