@@ -18,7 +18,7 @@ cmake --build --preset release
 ctest --preset release -j2
 
 section "AddressSanitizer + UndefinedBehaviorSanitizer"
-export ASAN_OPTIONS="detect_leaks=1:abort_on_error=1:strict_string_checks=1"
+export ASAN_OPTIONS="detect_leaks=1:abort_on_error=1"
 export LSAN_OPTIONS="suppressions=$PWD/tests/lsan.supp:print_suppressions=0"
 export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
 cmake --preset asan >/dev/null

@@ -129,7 +129,7 @@ struct Request {
   bool caller_cookies = false;
 };
 
-void perform(CURL* curl, const Request& request, const Hop& hop, Reply& reply) {
+void perform(const Request& request, const Hop& hop, Reply& reply) {
   const Text host = url_host(hop.address);
   const Text path = url_path(hop.address);
   const std::int32_t port = url_port(hop.address);
@@ -145,7 +145,13 @@ void perform(CURL* curl, const Request& request, const Hop& hop, Reply& reply) {
   const HeaderList headers = header_list(composed);
   const Text agent = request_user_agent(request.caller_headers);
 
-  curl_easy_reset(curl);
+  // A handle of its own for each request: nothing of an earlier one carries over.
+  const EasyHandle handle(curl_easy_init());
+  CURL* curl = handle.get();
+  if (curl == nullptr) {
+    reply.failed = true;
+    return;
+  }
   curl_easy_setopt(curl, CURLOPT_URL, url.c_str());
   curl_easy_setopt(curl, CURLOPT_REQUEST_TARGET, target.c_str());
   curl_easy_setopt(curl, CURLOPT_HTTP_VERSION, static_cast<long>(CURL_HTTP_VERSION_1_1));
@@ -234,16 +240,15 @@ void http_transfer(HttpExchange& exchange, const std::atomic<bool>& stop) {
 
   Reply reply;
   reply.stop = &stop;
-  const EasyHandle curl(curl_easy_init());
   const bool known_method = method == Text("GET") || method == Text("POST");
-  if (!curl || !known_method) {
+  if (!known_method) {
     reply.failed = true;
   } else {
     Hop hop{address, method, exchange.request_body};
     for (int redirects = 0;; ++redirects) {
       reply = Reply{};
       reply.stop = &stop;
-      perform(curl.get(), request, hop, reply);
+      perform(request, hop, reply);
       if (reply.failed || !follow || !is_redirect(reply.status)) break;
       const std::string location = header_value(reply.headers, "Location");
       if (location.empty()) break;
