@@ -34,8 +34,10 @@ QPushButton* add_button(QWidget* parent, const char* name, const QString& text, 
 MainWindow::MainWindow(ServiceHosts hosts)
     : FixedWindow(QStringLiteral("Velmora"), QSize(265, 201), QSize(240, 152)),
       hosts_(std::move(hosts)) {
-  add_label(this, "标签3", QStringLiteral("你爱的TA："), QRect(16, 64, 64, 24), QColor(255, 0, 255));
-  add_label(this, "标签2", QStringLiteral("你的名字："), QRect(16, 16, 64, 24), QColor(0, 0, 255));
+  const QString loved_caption = QStringLiteral("你爱的TA：");
+  const QString user_caption = QStringLiteral("你的名字：");
+  add_label(this, "标签3", loved_caption, QRect(16, 64, 64, 24), QColor(255, 0, 255));
+  add_label(this, "标签2", user_caption, QRect(16, 16, 64, 24), QColor(0, 0, 255));
   short_link_ = new QCheckBox(QStringLiteral("默认短地址"), this);
   short_link_->setObjectName(QStringLiteral("选择框1"));
   short_link_->setGeometry(16, 120, 88, 24);
@@ -45,6 +47,9 @@ MainWindow::MainWindow(ServiceHosts hosts)
   short_link_->setPalette(palette);
   loved_ = add_edit_box(this, "编辑框2", QRect(80, 64, 152, 24));
   user_ = add_edit_box(this, "编辑框1", QRect(80, 16, 152, 24));
+  // Screen readers announce each edit box with its caption.
+  loved_->setAccessibleName(loved_caption);
+  user_->setAccessibleName(user_caption);
   auto* generate = add_button(this, "按钮1", QStringLiteral("生成网址"), QRect(120, 112, 120, 40));
   connect(generate, &QPushButton::clicked, this, [this] { on_generate_clicked(*this); });
   setTabOrder(user_, loved_);
@@ -83,6 +88,7 @@ ResultWindow::ResultWindow()
   // Created after 标签1, so the edit box lies on top where the two overlap.
   link_ = add_edit_box(this, "编辑框1", QRect(56, 24, 184, 24));
   link_->raise();
+  link_->setAccessibleName(QStringLiteral("网址："));
 }
 
 void ResultWindow::closeEvent(QCloseEvent* event) {
@@ -92,6 +98,7 @@ void ResultWindow::closeEvent(QCloseEvent* event) {
 
 void on_result_window_created(ResultWindow& window) {
   window.link_box()->setText(to_qstring(result_link().value_or(Text())));
+  window.link_box()->setCursorPosition(0);  // a long link shows from its beginning
 }
 
 void on_copy_link_clicked(ResultWindow& window) {

@@ -1,3 +1,4 @@
+#include <QAccessible>
 #include <QCheckBox>
 #include <QClipboard>
 #include <QGuiApplication>
@@ -204,6 +205,24 @@ TEST(ResultWindowModal, EachOpensCentredWhereverThePreviousWasMoved) {
   ASSERT_EQ(ui.results.size(), 2U);
   EXPECT_EQ(ui.results[0].position, centred({275, 175}));
   EXPECT_EQ(ui.results[1].position, centred({275, 175}));
+}
+
+TEST(Accessibility, EditBoxesAreNamedByTheirCaptionsControlsByTheirTexts) {
+  MainWindow window(test_hosts());
+  window.show();
+  const auto name = [&](const char* control) {
+    QAccessibleInterface* a =
+        QAccessible::queryAccessibleInterface(window.findChild<QWidget*>(QString::fromUtf8(control)));
+    return a == nullptr ? std::string() : a->text(QAccessible::Name).toStdString();
+  };
+  EXPECT_EQ(name("编辑框1"), "你的名字：");
+  EXPECT_EQ(name("编辑框2"), "你爱的TA：");
+  EXPECT_EQ(name("选择框1"), "默认短地址");
+  EXPECT_EQ(name("按钮1"), "生成网址");
+  ResultWindow result;
+  QAccessibleInterface* link = QAccessible::queryAccessibleInterface(result.link_box());
+  ASSERT_NE(link, nullptr);
+  EXPECT_EQ(link->text(QAccessible::Name).toStdString(), "网址：");
 }
 
 }  // namespace
