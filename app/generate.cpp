@@ -52,8 +52,8 @@ void on_generate_clicked(MainWindow& window) {
   if (gone()) return;
   const Text cl = percent_encode_text(window.user_name(), false);
   if (gone()) return;
-  const Text long_link =
-      concat_text("http://", window.hosts().greeting_host, "/qingrenjie/1314.asp?lx=", lx, "&cl=", cl);
+  const Text long_link = concat_text("http://", window.hosts().greeting_host,
+                                     "/qingrenjie/1314.asp?lx=", lx, "&cl=", cl);
 
   Text link = long_link;
   if (state == 1) {

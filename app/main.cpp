@@ -3,6 +3,5 @@
 
 int main() {
   return velmora::run_program(velmora::ServiceHosts{
-      velmora::Text(VELMORA_GREETING_HOST),
-      velmora::shortener_endpoint(VELMORA_SHORTENER_HOST)});
+      velmora::Text(VELMORA_GREETING_HOST), velmora::shortener_endpoint(VELMORA_SHORTENER_HOST)});
 }

@@ -9,7 +9,8 @@ namespace velmora {
 
 using namespace std::chrono_literals;
 
-QtEventPump::QtEventPump() : dispatcher_(QAbstractEventDispatcher::instance(QThread::currentThread())) {
+QtEventPump::QtEventPump()
+    : dispatcher_(QAbstractEventDispatcher::instance(QThread::currentThread())) {
   if (dispatcher_ != nullptr) {
     idle_ = QObject::connect(dispatcher_, &QAbstractEventDispatcher::aboutToBlock,
                              [this] { idle_since_dispatch_ = true; });
@@ -36,7 +37,8 @@ void QtEventPump::wait_for_input(Clock::time_point deadline) {
   QTimer deadline_timer;
   deadline_timer.setSingleShot(true);
   deadline_timer.setTimerType(Qt::PreciseTimer);
-  deadline_timer.start(static_cast<int>(std::min<std::chrono::milliseconds::rep>(left.count(), INT32_MAX)));
+  deadline_timer.start(
+      static_cast<int>(std::min<std::chrono::milliseconds::rep>(left.count(), INT32_MAX)));
   QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
   last_dispatch_ = Clock::now();
 }

@@ -1,9 +1,9 @@
 #include "app/window_frame.h"
 
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QScreen>
-#include <QKeyEvent>
 #include <QTimer>
 #include <QWindow>
 

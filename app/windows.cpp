@@ -77,7 +77,8 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 
 ResultWindow::ResultWindow()
     : FixedWindow(QStringLiteral("Velmora  生成结果"), QSize(275, 175), QSize(264, 144)) {
-  add_label(this, "标签4", QStringLiteral("Corvane工作室"), QRect(96, 80, 96, 16), QColor(255, 0, 0));
+  add_label(this, "标签4", QStringLiteral("Corvane工作室"), QRect(96, 80, 96, 16),
+            QColor(255, 0, 0));
   add_label(this, "标签3", QStringLiteral("Corvane祝大家情人节快乐！"), QRect(72, 56, 176, 16),
             QColor(255, 0, 0));
   auto* copy = add_button(this, "按钮1", QStringLiteral("复制网址"), QRect(16, 104, 80, 32));
@@ -104,7 +105,8 @@ void on_result_window_created(ResultWindow& window) {
 void on_copy_link_clicked(ResultWindow& window) {
   if (from_qstring(window.link_box()->text()).empty()) return;
   const Text link = from_qstring(window.link_box()->text());
-  if (set_clipboard_text(link)) show_message(Text("\xB8\xB4\xD6\xC6\xB3\xC9\xB9\xA6"), 64);  // 复制成功
+  if (set_clipboard_text(link))
+    show_message(Text("\xB8\xB4\xD6\xC6\xB3\xC9\xB9\xA6"), 64);  // 复制成功
 }
 
 void open_result_window_modally() {

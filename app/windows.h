@@ -26,8 +26,8 @@ class MainWindow final : public FixedWindow {
   explicit MainWindow(ServiceHosts hosts);
 
   // Fresh copies of the controls' current contents.
-  Text user_name() const;    // 编辑框1
-  Text loved_name() const;   // 编辑框2
+  Text user_name() const;                 // 编辑框1
+  Text loved_name() const;                // 编辑框2
   std::int32_t short_link_state() const;  // 选择框1: 1 when ticked
 
   const ServiceHosts& hosts() const { return hosts_; }

@@ -37,12 +37,15 @@ template <bool WithQt, bool Utf8>
 void BM_Encode(benchmark::State& state) {
   install_event_pump(WithQt ? static_cast<EventPump*>(qt_pump) : &idle_pump);
   for (auto _ : state) {
-    benchmark::DoNotOptimize(Utf8 ? percent_encode_utf8(one_mib()) : percent_encode_text(one_mib()));
+    benchmark::DoNotOptimize(Utf8 ? percent_encode_utf8(one_mib())
+                                  : percent_encode_text(one_mib()));
   }
   install_event_pump(nullptr);
 }
 BENCHMARK(BM_Encode<true, false>)->Name("BM_PercentEncodeText/qt")->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_Encode<false, false>)->Name("BM_PercentEncodeText/idle")->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Encode<false, false>)
+    ->Name("BM_PercentEncodeText/idle")
+    ->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Encode<true, true>)->Name("BM_PercentEncodeUtf8/qt")->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Encode<false, true>)->Name("BM_PercentEncodeUtf8/idle")->Unit(benchmark::kMillisecond);
 

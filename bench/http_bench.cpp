@@ -40,9 +40,8 @@ std::size_t collect(char* data, std::size_t size, std::size_t count, void* user)
 std::string plain_curl(const std::string& url, const std::string* body) {
   CURL* curl = curl_easy_init();
   curl_slist* headers = nullptr;
-  for (const char* h :
-       {"Accept: */*", "Accept-Language: zh-cn", "Content-Type: application/x-www-form-urlencoded",
-        "Expect:"}) {
+  for (const char* h : {"Accept: */*", "Accept-Language: zh-cn",
+                        "Content-Type: application/x-www-form-urlencoded", "Expect:"}) {
     headers = curl_slist_append(headers, h);
   }
   std::string received;
@@ -129,15 +128,17 @@ double peak_memory_ratio() {
 
 int main(int argc, char** argv) {
   const double memory = velmora::peak_memory_ratio();
-  return velmora::bench::run_benchmarks(argc, argv, [memory](const velmora::bench::FigureReporter& r) {
-    r.ratio("1000 POSTs: http_fetch / plain libcurl", "BM_HttpFetchPost/iterations:1000",
-            "BM_PlainCurlPost/iterations:1000", "<= 1.2");
-    const double ours = r.time("BM_HttpFetch48MiB/iterations:8");
-    const double plain = r.time("BM_PlainCurl48MiB/iterations:8");
-    if (ours > 0 && plain > 0) {
-      std::printf("  %-58s %6.2f   (goal: >= 0.70)\n", "48 MiB body: throughput of http_fetch / plain",
-                  plain / ours);
-    }
-    std::printf("  %-58s %6.2f   (goal: <= 2.5)\n", "48 MiB body: peak memory / body size", memory);
-  });
+  return velmora::bench::run_benchmarks(
+      argc, argv, [memory](const velmora::bench::FigureReporter& r) {
+        r.ratio("1000 POSTs: http_fetch / plain libcurl", "BM_HttpFetchPost/iterations:1000",
+                "BM_PlainCurlPost/iterations:1000", "<= 1.2");
+        const double ours = r.time("BM_HttpFetch48MiB/iterations:8");
+        const double plain = r.time("BM_PlainCurl48MiB/iterations:8");
+        if (ours > 0 && plain > 0) {
+          std::printf("  %-58s %6.2f   (goal: >= 0.70)\n",
+                      "48 MiB body: throughput of http_fetch / plain", plain / ours);
+        }
+        std::printf("  %-58s %6.2f   (goal: <= 2.5)\n", "48 MiB body: peak memory / body size",
+                    memory);
+      });
 }

@@ -27,8 +27,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   }
   // Nothing is found before the position that was given.
   if (static_cast<std::size_t>(p) - 1 > from) {
-    FUZZ_CHECK(find_text(Text(text.view().substr(0, static_cast<std::size_t>(p) - 2 + sought.size())),
-                         sought, start, ignore_case) == -1);
+    FUZZ_CHECK(
+        find_text(Text(text.view().substr(0, static_cast<std::size_t>(p) - 2 + sought.size())),
+                  sought, start, ignore_case) == -1);
   }
   return 0;
 }

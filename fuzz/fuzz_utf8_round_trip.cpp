@@ -22,7 +22,8 @@ bool held_by_936(const Text& text) {
   std::string back(text.size() * 2 + 4, '\0');
   int32_t m = 0;
   if (U_SUCCESS(error)) {
-    m = ucnv_fromUChars(conv, back.data(), static_cast<int32_t>(back.size()), units.data(), n, &error);
+    m = ucnv_fromUChars(conv, back.data(), static_cast<int32_t>(back.size()), units.data(), n,
+                        &error);
   }
   ucnv_close(conv);
   return U_SUCCESS(error) && back.substr(0, static_cast<std::size_t>(m)) == text.str();

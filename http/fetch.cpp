@@ -14,7 +14,8 @@ namespace velmora {
 namespace {
 
 bool has_scheme(const Text& address) {
-  return find_text(address, "http://", 1, true) == 1 || find_text(address, "https://", 1, true) == 1;
+  return find_text(address, "http://", 1, true) == 1 ||
+         find_text(address, "https://", 1, true) == 1;
 }
 
 HttpExchange pack(const Text& address, const FetchOptions& o) {
@@ -38,8 +39,9 @@ Bytes decode_body(Bytes body, std::optional<std::int32_t> kind) {
 }  // namespace
 
 const Text& fetch_timeout_text() {
-  static const Text text = utf8_to_system(Text(
-      "超时返回，指定网站不能访问，或者你的网络出现问题，你可以把参数中的＂超时返回＂的值设置长一些。"));
+  static const Text text =
+      utf8_to_system(Text("超时返回，指定网站不能访问，或者你的网络出现问题，你可以把参数中的＂超时"
+                          "返回＂的值设置长一些。"));
   return text;
 }
 

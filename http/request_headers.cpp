@@ -10,7 +10,9 @@
 namespace velmora {
 namespace {
 
-bool present(const Text& headers, const char* words) { return find_text(headers, words, 1, true) != -1; }
+bool present(const Text& headers, const char* words) {
+  return find_text(headers, words, 1, true) != -1;
+}
 
 }  // namespace
 
@@ -31,7 +33,8 @@ Text compose_request_headers(const Text& caller_headers, const Text& address, co
       headers = concat_text(headers, "Content-Type: application/x-www-form-urlencoded\r\n");
     }
     if (!present(headers, "Content-Length")) {
-      headers = concat_text(headers, "Content-Length: ", number_to_text(bytes_length(body)), "\r\n");
+      headers =
+          concat_text(headers, "Content-Length: ", number_to_text(bytes_length(body)), "\r\n");
     }
   }
   if (!cookies.empty()) headers = concat_text(headers, "Cookie: ", cookies, "\r\n\r\n");

@@ -111,7 +111,8 @@ HeaderList header_list(const Text& composed) {
   while (begin < text.size()) {
     std::size_t end = text.find("\r\n", begin);
     if (end == std::string_view::npos) end = text.size();
-    if (end > begin) list = curl_slist_append(list, std::string(text.substr(begin, end - begin)).c_str());
+    if (end > begin)
+      list = curl_slist_append(list, std::string(text.substr(begin, end - begin)).c_str());
     begin = end + 2;
   }
   for (const char* suppressed : {"Accept:", "Expect:", "Content-Type:", "Content-Length:",
@@ -138,10 +139,10 @@ void perform(const Request& request, const Hop& hop, Reply& reply) {
 
   const Text origin = concat_text(secure ? "https://" : "http://", host, ":", number_to_text(port));
   const std::string url = concat_text(origin, "/").str();
-  const std::string target = via_proxy ? concat_text(origin, Text(request_target(path))).str()
-                                       : request_target(path);
-  const Text composed = compose_request_headers(request.caller_headers, request.referer,
-                                                hop.method, hop.body, request.cookies);
+  const std::string target =
+      via_proxy ? concat_text(origin, Text(request_target(path))).str() : request_target(path);
+  const Text composed = compose_request_headers(request.caller_headers, request.referer, hop.method,
+                                                hop.body, request.cookies);
   const HeaderList headers = header_list(composed);
   const Text agent = request_user_agent(request.caller_headers);
 
@@ -186,8 +187,8 @@ void perform(const Request& request, const Hop& hop, Reply& reply) {
   // A body cut off by the server keeps what arrived; anything else that went
   // wrong leaves nothing usable.
   const bool cut_short = result == CURLE_PARTIAL_FILE || result == CURLE_RECV_ERROR;
-  reply.failed = reply.body_too_large || !reply.answered ||
-                 (result != CURLE_OK && !cut_short) || reply.stop->load();
+  reply.failed = reply.body_too_large || !reply.answered || (result != CURLE_OK && !cut_short) ||
+                 reply.stop->load();
 }
 
 // The header value of `name` in a header block, or empty.

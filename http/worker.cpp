@@ -6,6 +6,7 @@
 #include <thread>
 #include <vector>
 
+#include "http/curl_session.h"
 #include "http/transfer.h"
 #include "text/event_pump.h"
 
@@ -16,6 +17,10 @@ namespace {
 // started, the rest when the program ends.
 class Registry {
  public:
+  // libcurl (and the TLS library under it) is set up first, on this thread:
+  // its exit handlers are then registered before this registry's destructor,
+  // which thus runs first and lets every worker end before they tear down.
+  Registry() { ensure_curl_initialised(); }
   ~Registry() { stop_all(); }
 
   bool start(WorkerEntry entry, const WorkerHandle& state) {

@@ -3,7 +3,7 @@
 
 BUILD_PACKAGES=(cmake make g++ pkg-config qt6-base-dev libicu-dev libcurl4-openssl-dev
                 ca-certificates fonts-wqy-microhei)
-TEST_PACKAGES=(libgtest-dev libbenchmark-dev clang libclang-rt-14-dev xvfb xauth x11-utils
+TEST_PACKAGES=(libgtest-dev libbenchmark-dev clang clang-format libclang-rt-14-dev xvfb xauth x11-utils
                xdotool xclip imagemagick dpkg-dev desktop-file-utils appstream)
 
 # Installs whichever of the named packages are not installed yet; quiet and

@@ -2,9 +2,9 @@
 
 #include <unicode/normalizer2.h>
 #include <unicode/translit.h>
+#include <unicode/uchar.h>
 #include <unicode/ucnv.h>
 #include <unicode/ucnv_cb.h>
-#include <unicode/uchar.h>
 #include <unicode/unistr.h>
 #include <unicode/utf16.h>
 
@@ -58,7 +58,9 @@ void question_mark_to_unicode(const void*, UConverterToUnicodeArgs* args, const 
 UConverter* converter(std::int32_t code_page, Unmappable unmappable) {
   thread_local std::array<ConverterPtr, 9> cache;
   const std::int32_t cp = normalise(code_page);
-  const std::size_t slot = (cp == kUtf8CodePage ? 0U : cp == kBig5CodePage ? 3U : 6U) +
+  const std::size_t slot = (cp == kUtf8CodePage   ? 0U
+                            : cp == kBig5CodePage ? 3U
+                                                  : 6U) +
                            static_cast<std::size_t>(unmappable);
   if (!cache[slot]) {
     UErrorCode error = U_ZERO_ERROR;
@@ -213,8 +215,8 @@ const PairTables& pair_tables() {
       t.upper[code - 0x8000] = static_cast<std::uint16_t>(code);
     }
     UErrorCode error = U_ZERO_ERROR;
-    std::unique_ptr<icu::Transliterator> to_simplified(icu::Transliterator::createInstance(
-        "Traditional-Simplified", UTRANS_FORWARD, error));
+    std::unique_ptr<icu::Transliterator> to_simplified(
+        icu::Transliterator::createInstance("Traditional-Simplified", UTRANS_FORWARD, error));
     if (U_FAILURE(error)) to_simplified.reset();
     for (std::uint32_t lead = 0x81; lead <= 0xFE; ++lead) {
       for (std::uint32_t trail = 0x40; trail <= 0xFE; ++trail) {
@@ -225,14 +227,16 @@ const PairTables& pair_tables() {
         const auto code = static_cast<std::uint16_t>(lead << 8 | trail);
         const UChar32 upper = u_toupper(units[0]);
         if (upper != units[0] && upper <= 0xFFFF) {
-          const std::uint16_t up = single_pair_code(encode(kGbkCodePage, std::u16string(1, static_cast<char16_t>(upper))));
+          const std::uint16_t up = single_pair_code(
+              encode(kGbkCodePage, std::u16string(1, static_cast<char16_t>(upper))));
           if (up != 0 && up != '?') t.upper[pair_index(code)] = up;
         }
         if (to_simplified) {
           icu::UnicodeString s(static_cast<UChar32>(units[0]));
           to_simplified->transliterate(s);
           if (s.length() == 1 && s[0] != units[0]) {
-            const std::uint16_t simple = single_pair_code(encode(kGbkCodePage, std::u16string(1, s[0])));
+            const std::uint16_t simple =
+                single_pair_code(encode(kGbkCodePage, std::u16string(1, s[0])));
             if (simple != 0) t.simplified[pair_index(code)] = simple;
           }
         }
@@ -261,8 +265,8 @@ std::string convert_direct(std::int32_t to, std::int32_t from, std::string_view 
   const char* read = in.data();
   UErrorCode error = U_ZERO_ERROR;
   ucnv_convertEx(target, source, &write, out.data() + out.size(), &read, in.data() + in.size(),
-                 pivot.data(), &pivot_source, &pivot_target, pivot.data() + pivot.size(), true, true,
-                 &error);
+                 pivot.data(), &pivot_source, &pivot_target, pivot.data() + pivot.size(), true,
+                 true, &error);
   out.resize(U_SUCCESS(error) ? static_cast<std::size_t>(write - out.data()) : 0);
   return out;
 }
@@ -285,7 +289,9 @@ Text wide_to_multibyte(const Bytes& wide, std::optional<std::int32_t> code_page)
 }
 
 // Both give what wide_to_multibyte(multibyte_to_wide(...)) gives, in one pass.
-Text to_utf8(const Text& text) { return Text(convert_direct(kUtf8CodePage, kGbkCodePage, text.view())); }
+Text to_utf8(const Text& text) {
+  return Text(convert_direct(kUtf8CodePage, kGbkCodePage, text.view()));
+}
 
 Text utf8_to_system(const Text& text) {
   return Text(convert_direct(kGbkCodePage, kUtf8CodePage, text.view()));

@@ -24,8 +24,7 @@ Text text_mid(const Text& text, std::int32_t start, std::int32_t n) {
 Text replace_span(const Text& text, std::int32_t start, std::int32_t n,
                   const std::optional<Text>& replacement) {
   const std::string_view t = text.view();
-  const std::size_t place =
-      start < 1 ? 0 : std::min(t.size(), static_cast<std::size_t>(start) - 1);
+  const std::size_t place = start < 1 ? 0 : std::min(t.size(), static_cast<std::size_t>(start) - 1);
   const std::size_t removed = n > 0 ? std::min(t.size() - place, static_cast<std::size_t>(n)) : 0;
   std::string out;
   out.reserve(t.size() - removed + (replacement ? replacement->size() : 0));

@@ -16,8 +16,7 @@ inline const char* const kQuoteMarker = "#\xD2\xFD\xBA\xC5";
 // searches begin, the second one counted within the rest after `left`. Letter
 // case is ignored unless `case_sensitive` is true.
 Text text_between(const Text& text, const Text& left, const Text& right,
-                  std::optional<std::int32_t> start = {},
-                  std::optional<bool> case_sensitive = {});
+                  std::optional<std::int32_t> start = {}, std::optional<bool> case_sensitive = {});
 
 // The text from its beginning up to the first `separator` found at or after
 // `start` (left out or below 1: 1); empty when there is none.

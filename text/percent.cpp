@@ -47,8 +47,7 @@ Text percent_decode_utf8(const Text& text) {
   std::string collected;
   collected.reserve(t.size());
   for (std::size_t i = 0; i < t.size(); ++i) {
-    if (t[i] == '%' && i + 2 < t.size() && hex_digit(t[i + 1]) >= 0 &&
-        hex_digit(t[i + 2]) >= 0) {
+    if (t[i] == '%' && i + 2 < t.size() && hex_digit(t[i + 1]) >= 0 && hex_digit(t[i + 2]) >= 0) {
       const int value = hex_digit(t[i + 1]) * 16 + hex_digit(t[i + 2]);
       if (value != 0) collected.push_back(static_cast<char>(value));
       i += 2;

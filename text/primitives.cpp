@@ -4,6 +4,7 @@
 #include <string>
 
 #include "text/gbk_case.h"
+#include "text/values.h"
 
 namespace velmora {
 
@@ -14,18 +15,26 @@ Bytes text_to_bytes(const Text& text) { return Bytes(text.str()); }
 Text bytes_to_text(const Bytes& bytes) { return Text(bytes.view()); }
 
 Text detail::concat_pieces(std::initializer_list<std::string_view> pieces) {
-  std::size_t total = 0;
-  for (auto piece : pieces) total += piece.size();
-  std::string joined;
-  joined.reserve(total);
-  for (auto piece : pieces) joined.append(piece);
-  return Text(std::move(joined));
+  return Text(detail::join_pieces(pieces));
 }
 
 namespace {
 
 unsigned char ascii_upper(unsigned char c) {
   return (c >= 'a' && c <= 'z') ? static_cast<unsigned char>(c - 0x20) : c;
+}
+
+// The character at i, with letters folded to upper case, as one comparable
+// value; i moves past it.
+int folded_char(std::string_view t, std::size_t& i) {
+  const auto c = static_cast<unsigned char>(t[i]);
+  if (c >= 0x80 && i + 1 < t.size()) {
+    const auto code = static_cast<std::uint16_t>(c << 8 | static_cast<unsigned char>(t[i + 1]));
+    i += 2;
+    return 0x10000 | gbk_upper(code);
+  }
+  i += 1;
+  return ascii_upper(c);
 }
 
 }  // namespace
@@ -37,25 +46,9 @@ std::int32_t compare_text(const Text& a, const Text& b, bool case_sensitive) {
   std::size_t i = 0;
   std::size_t j = 0;
   while (i < x.size() && j < y.size()) {
-    const auto cx = static_cast<unsigned char>(x[i]);
-    const auto cy = static_cast<unsigned char>(y[j]);
-    int ux = 0;
-    int uy = 0;
-    if (cx >= 0x80 && i + 1 < x.size()) {
-      ux = 0x10000 | gbk_upper(static_cast<std::uint16_t>(cx << 8 | static_cast<unsigned char>(x[i + 1])));
-      i += 2;
-    } else {
-      ux = ascii_upper(cx);
-      i += 1;
-    }
-    if (cy >= 0x80 && j + 1 < y.size()) {
-      uy = 0x10000 | gbk_upper(static_cast<std::uint16_t>(cy << 8 | static_cast<unsigned char>(y[j + 1])));
-      j += 2;
-    } else {
-      uy = ascii_upper(cy);
-      j += 1;
-    }
-    if (ux != uy) return ux < uy ? -1 : 1;
+    const int cx = folded_char(x, i);
+    const int cy = folded_char(y, j);
+    if (cx != cy) return cx < cy ? -1 : 1;
   }
   if (i < x.size()) return 1;
   if (j < y.size()) return -1;

@@ -10,7 +10,8 @@ namespace velmora {
 std::int32_t find_text(const Text& text, const Text& sought, std::optional<std::int32_t> start,
                        bool ignore_case) {
   const std::string_view t = text.view();
-  const std::size_t from = (start.has_value() && *start > 1) ? static_cast<std::size_t>(*start) - 1 : 0;
+  const std::size_t from =
+      (start.has_value() && *start > 1) ? static_cast<std::size_t>(*start) - 1 : 0;
   if (from >= t.size()) return -1;
   if (sought.empty()) return 1;
   const std::size_t at = scan::find_from(t, sought.view(), from, ignore_case);
@@ -22,7 +23,8 @@ Text replace_subtext(const Text& text, const Text& sought, const std::optional<T
                      bool case_sensitive) {
   const std::string_view t = text.view();
   const std::string_view s = sought.view();
-  const std::size_t from = (start.has_value() && *start > 1) ? static_cast<std::size_t>(*start) - 1 : 0;
+  const std::size_t from =
+      (start.has_value() && *start > 1) ? static_cast<std::size_t>(*start) - 1 : 0;
   const bool limited = count.has_value() && *count >= 0;
   if (t.empty() || s.empty() || from >= t.size() || (limited && *count == 0)) return text;
 

@@ -22,8 +22,8 @@ std::int32_t find_text(const Text& text, const Text& sought, std::optional<std::
 // negative: all). Replacements are not searched again.
 Text replace_subtext(const Text& text, const Text& sought,
                      const std::optional<Text>& replacement = {},
-                     std::optional<std::int32_t> start = {},
-                     std::optional<std::int32_t> count = {}, bool case_sensitive = false);
+                     std::optional<std::int32_t> start = {}, std::optional<std::int32_t> count = {},
+                     bool case_sensitive = false);
 
 // Without the blanks (0x20 and the double-byte blank A1 A1) at both ends.
 Text trim_both(const Text& text);

@@ -23,12 +23,16 @@ Bytes bytes_left(const Bytes& bytes, std::int32_t n) {
 bool bytes_equal(const Bytes& a, const Bytes& b) { return a.view() == b.view(); }
 
 Bytes concat_bytes(std::initializer_list<std::string_view> parts) {
+  return Bytes(detail::join_pieces(parts));
+}
+
+std::string detail::join_pieces(std::initializer_list<std::string_view> pieces) {
   std::size_t total = 0;
-  for (auto part : parts) total += part.size();
+  for (auto piece : pieces) total += piece.size();
   std::string joined;
   joined.reserve(total);
-  for (auto part : parts) joined.append(part);
-  return Bytes(std::move(joined));
+  for (auto piece : pieces) joined.append(piece);
+  return joined;
 }
 
 }  // namespace velmora

@@ -3,6 +3,8 @@
 
 #include <cstdint>
 #include <initializer_list>
+#include <string>
+#include <string_view>
 
 #include "text/text_types.h"
 
@@ -19,6 +21,11 @@ inline Bytes repeat_zero_bytes(std::int32_t count) { return blank_bytes(count); 
 // The first n bytes; empty when n <= 0; all when n >= the length.
 Bytes bytes_left(const Bytes& bytes, std::int32_t n);
 bool bytes_equal(const Bytes& a, const Bytes& b);
+
+namespace detail {
+// The pieces joined into one string, with room made once.
+std::string join_pieces(std::initializer_list<std::string_view> pieces);
+}  // namespace detail
 
 Bytes concat_bytes(std::initializer_list<std::string_view> parts);
 template <typename... T>

@@ -36,9 +36,8 @@ class ShortLinkUi : public ::testing::Test {
  protected:
   void start(ScriptedServer& server, std::optional<std::int32_t> timeout = {}) {
     result_link().reset();
-    window = std::make_unique<MainWindow>(
-        ServiceHosts{Text("g.example"),
-                     ShortenerEndpoint{Text(server.url("/index.php/url/shorten")), timeout}});
+    window = std::make_unique<MainWindow>(ServiceHosts{
+        Text("g.example"), ShortenerEndpoint{Text(server.url("/index.php/url/shorten")), timeout}});
     window->show();
     UiDriver::type(window.get(), "编辑框1", "a");
     UiDriver::type(window.get(), "编辑框2", "b");

@@ -39,8 +39,8 @@ class UiDriver {
 
   UiDriver() {
     set_message_observer([this](const Text& text, std::int32_t style, QMessageBox& box) {
-      messages.push_back({utf8_of_gbk(text.view()), box.windowTitle().toStdString(), style,
-                          box.icon()});
+      messages.push_back(
+          {utf8_of_gbk(text.view()), box.windowTitle().toStdString(), style, box.icon()});
       if (on_message) on_message();
       box.button(QMessageBox::Ok) != nullptr ? box.button(QMessageBox::Ok)->click() : box.reject();
     });

@@ -17,7 +17,9 @@ namespace {
 
 using testing::UiDriver;
 
-ServiceHosts test_hosts() { return ServiceHosts{Text("g.example"), shortener_endpoint("127.0.0.1:9")}; }
+ServiceHosts test_hosts() {
+  return ServiceHosts{Text("g.example"), shortener_endpoint("127.0.0.1:9")};
+}
 
 QPoint centred(QSize outer) {
   const QRect screen = QGuiApplication::primaryScreen()->geometry();
@@ -64,13 +66,13 @@ TEST(MainWindowLayout, AsDesigned) {
   EXPECT_EQ(window.windowIcon().pixmap(64, 64).size(), QSize(64, 64));
   EXPECT_EQ(window.palette().color(QPalette::Window), window.palette().color(QPalette::Button));
   expect_controls(window, {
-      {"标签3", {16, 64, 64, 24}, "你爱的TA：", QColor(255, 0, 255)},
-      {"标签2", {16, 16, 64, 24}, "你的名字：", QColor(0, 0, 255)},
-      {"选择框1", {16, 120, 88, 24}, "默认短地址", QColor(255, 128, 192)},
-      {"编辑框2", {80, 64, 152, 24}, "", {}},
-      {"编辑框1", {80, 16, 152, 24}, "", {}},
-      {"按钮1", {120, 112, 120, 40}, "生成网址", {}},
-  });
+                              {"标签3", {16, 64, 64, 24}, "你爱的TA：", QColor(255, 0, 255)},
+                              {"标签2", {16, 16, 64, 24}, "你的名字：", QColor(0, 0, 255)},
+                              {"选择框1", {16, 120, 88, 24}, "默认短地址", QColor(255, 128, 192)},
+                              {"编辑框2", {80, 64, 152, 24}, "", {}},
+                              {"编辑框1", {80, 16, 152, 24}, "", {}},
+                              {"按钮1", {120, 112, 120, 40}, "生成网址", {}},
+                          });
   EXPECT_TRUE(window.findChild<QCheckBox*>("选择框1")->isChecked());
   EXPECT_FALSE(window.findChild<QPushButton*>("按钮1")->isDefault());
   EXPECT_EQ(window.short_link_state(), 1);
@@ -114,14 +116,15 @@ TEST(ResultWindowLayout, AsDesignedAndFilledFromTheSlot) {
   // Without a window manager the client area holds every control as placed.
   EXPECT_EQ(window.size(), QSize(275, 175));
   EXPECT_EQ(window.pos(), centred({275, 175}));
-  expect_controls(window, {
-      {"标签4", {96, 80, 96, 16}, "Corvane工作室", QColor(255, 0, 0)},
-      {"标签3", {72, 56, 176, 16}, "Corvane祝大家情人节快乐！", QColor(255, 0, 0)},
-      {"按钮1", {16, 104, 80, 32}, "复制网址", {}},
-      {"标签2", {168, 120, 96, 24}, "爱是理解的别名。", QColor(255, 168, 255)},
-      {"编辑框1", {56, 24, 184, 24}, "http://g.example/x", {}},
-      {"标签1", {16, 24, 48, 24}, "网址：", QColor(0, 0, 0)},
-  });
+  expect_controls(window,
+                  {
+                      {"标签4", {96, 80, 96, 16}, "Corvane工作室", QColor(255, 0, 0)},
+                      {"标签3", {72, 56, 176, 16}, "Corvane祝大家情人节快乐！", QColor(255, 0, 0)},
+                      {"按钮1", {16, 104, 80, 32}, "复制网址", {}},
+                      {"标签2", {168, 120, 96, 24}, "爱是理解的别名。", QColor(255, 168, 255)},
+                      {"编辑框1", {56, 24, 184, 24}, "http://g.example/x", {}},
+                      {"标签1", {16, 24, 48, 24}, "网址：", QColor(0, 0, 0)},
+                  });
   // The edit box lies above 标签1 where they overlap.
   EXPECT_EQ(window.childAt(60, 30), window.link_box());
   result_link().reset();
@@ -211,8 +214,8 @@ TEST(Accessibility, EditBoxesAreNamedByTheirCaptionsControlsByTheirTexts) {
   MainWindow window(test_hosts());
   window.show();
   const auto name = [&](const char* control) {
-    QAccessibleInterface* a =
-        QAccessible::queryAccessibleInterface(window.findChild<QWidget*>(QString::fromUtf8(control)));
+    QAccessibleInterface* a = QAccessible::queryAccessibleInterface(
+        window.findChild<QWidget*>(QString::fromUtf8(control)));
     return a == nullptr ? std::string() : a->text(QAccessible::Name).toStdString();
   };
   EXPECT_EQ(name("编辑框1"), "你的名字：");

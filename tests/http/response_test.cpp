@@ -92,10 +92,15 @@ TEST(Response, LongHeadersComeBackWholeWithTheirCookies) {
 }
 
 TEST(Response, ByteOxOneAInTheHeaders) {
-  ScriptedServer server(
-      {http_response("200 OK", "X-Odd: a\x1A" "b\r\nSet-Cookie: s=1; x\r\n", "ok")}, kCookieSetter);
+  ScriptedServer server({http_response("200 OK",
+                                       "X-Odd: a\x1A"
+                                       "b\r\nSet-Cookie: s=1; x\r\n",
+                                       "ok")},
+                        kCookieSetter);
   const Fetched f = fetch(server.url("/"));
-  EXPECT_NE(f.headers.str().find("X-Odd: a\x1A" "b\r\n"), std::string::npos);
+  EXPECT_NE(f.headers.str().find("X-Odd: a\x1A"
+                                 "b\r\n"),
+            std::string::npos);
   EXPECT_EQ(f.cookies, Text("s=1;"));
 }
 

@@ -40,12 +40,15 @@ TEST(Wire, PostWithBodyCarriesTheDefaultsInOrder) {
   ASSERT_EQ(server.request_count(), 1U);
   EXPECT_EQ(server.requests()[0],
             "POST /index.php/url/shorten HTTP/1.1\r\n"
-            "Host: " + server.host() + "\r\n" + agent_line() + kDefaultAccept +
-            "Referer: http://" + server.host() + "/index.php/url/shorten\r\n"
-            "Accept-Language: zh-cn\r\n"
-            "Content-Type: application/x-www-form-urlencoded\r\n"
-            "Content-Length: 9\r\n"
-            "\r\n" + std::string("url=%68\0x", 9));
+            "Host: " +
+                server.host() + "\r\n" + agent_line() + kDefaultAccept + "Referer: http://" +
+                server.host() +
+                "/index.php/url/shorten\r\n"
+                "Accept-Language: zh-cn\r\n"
+                "Content-Type: application/x-www-form-urlencoded\r\n"
+                "Content-Length: 9\r\n"
+                "\r\n" +
+                std::string("url=%68\0x", 9));
 }
 
 TEST(Wire, GetSendsNoBodyAndNoContentHeaders) {
@@ -55,10 +58,10 @@ TEST(Wire, GetSendsNoBodyAndNoContentHeaders) {
   o.method = 2;
   o.request_body = Bytes(std::string_view("ignored"));
   http_fetch(address, o);
-  EXPECT_EQ(server.requests().at(0),
-            "GET /a?b=1 HTTP/1.1\r\nHost: " + server.host() + "\r\n" + agent_line() +
-                kDefaultAccept + "Referer: http://" + server.host() +
-                "/a?b=1\r\nAccept-Language: zh-cn\r\n\r\n");
+  EXPECT_EQ(server.requests().at(0), "GET /a?b=1 HTTP/1.1\r\nHost: " + server.host() + "\r\n" +
+                                         agent_line() + kDefaultAccept + "Referer: http://" +
+                                         server.host() +
+                                         "/a?b=1\r\nAccept-Language: zh-cn\r\n\r\n");
 }
 
 TEST(Wire, PostWithoutBodyHasNoContentHeaders) {
@@ -82,14 +85,13 @@ TEST(Wire, CallerHeadersComeFirstAndSuppressDefaults) {
   http_fetch(address, o);
   // One agent line, the caller's; no Accept (Accept-Encoding counts), no
   // Referer and no trace of "RefererNo".
-  EXPECT_EQ(server.requests().at(0),
-            "POST /h HTTP/1.1\r\nHost: " + server.host() +
-                "\r\n"
-                "User-Agent:  X-Agent 1.0  \r\n"
-                "Accept-Encoding: identity\r\n"
-                "Content-Type: text/plain\r\n"
-                "Accept-Language: zh-cn\r\n"
-                "Content-Length: 3\r\n\r\nx=1");
+  EXPECT_EQ(server.requests().at(0), "POST /h HTTP/1.1\r\nHost: " + server.host() +
+                                         "\r\n"
+                                         "User-Agent:  X-Agent 1.0  \r\n"
+                                         "Accept-Encoding: identity\r\n"
+                                         "Content-Type: text/plain\r\n"
+                                         "Accept-Language: zh-cn\r\n"
+                                         "Content-Length: 3\r\n\r\nx=1");
 }
 
 TEST(Wire, CallerCookiesGoLastAndSkipTheStore) {
@@ -129,14 +131,14 @@ TEST(ComposeRequestHeaders, PresenceRules) {
   EXPECT_EQ(compose("accept-language: en\r\n", get), "accept-language: en\r\n" + referer);
   EXPECT_EQ(compose("Referer: x\r\n", get),
             std::string("Referer: x\r\n") + kDefaultAccept + "Accept-Language: zh-cn\r\n");
-  EXPECT_EQ(compose("refererno\r\n", get), "refererno\r\n" + std::string(kDefaultAccept) +
-                                               "Accept-Language: zh-cn\r\n");
+  EXPECT_EQ(compose("refererno\r\n", get),
+            "refererno\r\n" + std::string(kDefaultAccept) + "Accept-Language: zh-cn\r\n");
   EXPECT_EQ(compose("", post),
             std::string(kDefaultAccept) + referer +
                 "Accept-Language: zh-cn\r\nContent-Type: application/x-www-form-urlencoded\r\n"
                 "Content-Length: 1\r\n");
-  EXPECT_EQ(compose("", get, Text("   ")),
-            std::string(kDefaultAccept) + referer + "Accept-Language: zh-cn\r\nCookie:    \r\n\r\n");
+  EXPECT_EQ(compose("", get, Text("   ")), std::string(kDefaultAccept) + referer +
+                                               "Accept-Language: zh-cn\r\nCookie:    \r\n\r\n");
   // Words in the address count too, through the Referer line.
   EXPECT_EQ(compose_request_headers(Text(), Text("http://h/?Content-Length"), post, body, Text())
                 .str()
@@ -148,11 +150,13 @@ TEST(ComposeRequestHeaders, PresenceRules) {
 }
 
 TEST(CollectCookies, ValueBeforeTheFirstSemicolonOfEachSetCookieLine) {
-  EXPECT_EQ(collect_cookies(Text("HTTP/1.1 200 OK\r\nSet-Cookie: a=1; path=/\r\nSet-Cookie: b=2\r\n\r\n")),
+  EXPECT_EQ(collect_cookies(
+                Text("HTTP/1.1 200 OK\r\nSet-Cookie: a=1; path=/\r\nSet-Cookie: b=2\r\n\r\n")),
             Text("a=1;;"));
   EXPECT_EQ(collect_cookies(Text("HTTP/1.1 200 OK\r\nset-cookie: c=3;x\r\n\r\n")), Text("c=3;"));
   EXPECT_EQ(collect_cookies(Text("HTTP/1.1 200 OK\r\nX: y\r\n\r\n")), Text());
-  EXPECT_EQ(collect_cookies(Text("HTTP/1.1 200 OK\r\nA: \x1A" "Set-Cookie: d=4; p\r\n\r\n")),
+  EXPECT_EQ(collect_cookies(Text("HTTP/1.1 200 OK\r\nA: \x1A"
+                                 "Set-Cookie: d=4; p\r\n\r\n")),
             Text("d=4;"));
 }
 

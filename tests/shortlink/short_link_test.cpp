@@ -43,13 +43,20 @@ TEST(ShortenLink, TheRequestOnTheWire) {
   EXPECT_TRUE(body.starts_with("url=%68%74%74%70%3A%2F%2F"));
   EXPECT_EQ(server.requests()[0],
             "POST /index.php/url/shorten HTTP/1.1\r\n"
-            "Host: " + server.host() + "\r\n"
-            "User-Agent: " + kDefaultUserAgent + "\r\n" + kDefaultAccept +
-            "Referer: " + server.url("/index.php/url/shorten") + "\r\n"
-            "Accept-Language: zh-cn\r\n"
-            "Content-Type: application/x-www-form-urlencoded\r\n"
-            "Content-Length: " + std::to_string(body.size()) + "\r\n"
-            "\r\n" + body);
+            "Host: " +
+                server.host() +
+                "\r\n"
+                "User-Agent: " +
+                kDefaultUserAgent + "\r\n" + kDefaultAccept +
+                "Referer: " + server.url("/index.php/url/shorten") +
+                "\r\n"
+                "Accept-Language: zh-cn\r\n"
+                "Content-Type: application/x-www-form-urlencoded\r\n"
+                "Content-Length: " +
+                std::to_string(body.size()) +
+                "\r\n"
+                "\r\n" +
+                body);
 }
 
 TEST(ShortenLink, AnswerPages) {
@@ -66,8 +73,8 @@ TEST(ShortenLink, AnswerPages) {
       {"no_markers.html", ""},
   };
   for (const auto& c : cases) {
-    ScriptedServer server({http_response("200 OK", "Content-Type: text/html; charset=utf-8\r\n",
-                                         page(c.page))});
+    ScriptedServer server(
+        {http_response("200 OK", "Content-Type: text/html; charset=utf-8\r\n", page(c.page))});
     EXPECT_EQ(shorten_link("http://g.example/x", local(server)), c.expected) << c.page;
   }
 }
@@ -92,7 +99,9 @@ TEST(ChooseLink, AFailedShorteningKeepsTheLongLinkAndSaysSo) {
   EXPECT_EQ(choice.link, Text("http://g.example/x"));
   EXPECT_TRUE(choice.shortening_failed);
 
-  ScriptedServer silent([](std::size_t, const std::string&) { return testing::Reply{"", {}, true}; });
+  ScriptedServer silent([](std::size_t, const std::string&) {
+    return testing::Reply{"", {}, true};
+  });
   ShortenerEndpoint impatient = local(silent);
   impatient.timeout_seconds = 1;
   const LinkChoice timed_out = choose_link(1, "http://g.example/y", impatient);
@@ -101,7 +110,8 @@ TEST(ChooseLink, AFailedShorteningKeepsTheLongLinkAndSaysSo) {
 }
 
 TEST(ShortenerEndpoint, BuiltFromTheHost) {
-  EXPECT_EQ(shortener_endpoint("s.example").address, Text("http://s.example/index.php/url/shorten"));
+  EXPECT_EQ(shortener_endpoint("s.example").address,
+            Text("http://s.example/index.php/url/shorten"));
   EXPECT_FALSE(shortener_endpoint("s.example").timeout_seconds.has_value());
 }
 

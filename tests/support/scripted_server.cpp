@@ -35,14 +35,15 @@ void send_all(int fd, const std::string& bytes) {
 
 std::string http_response(const std::string& status, const std::string& headers,
                           const std::string& body) {
-  return "HTTP/1.1 " + status + "\r\n" + headers + "Content-Length: " + std::to_string(body.size()) +
-         "\r\nConnection: close\r\n\r\n" + body;
+  return "HTTP/1.1 " + status + "\r\n" + headers +
+         "Content-Length: " + std::to_string(body.size()) + "\r\nConnection: close\r\n\r\n" + body;
 }
 
 ScriptedServer::ScriptedServer(std::vector<std::string> replies, const std::string& address)
     : ScriptedServer(
           [replies = std::move(replies)](std::size_t n, const std::string&) {
-            return Reply{replies.empty() ? std::string() : replies[std::min(n, replies.size() - 1)]};
+            return Reply{replies.empty() ? std::string()
+                                         : replies[std::min(n, replies.size() - 1)]};
           },
           address) {}
 

@@ -16,9 +16,9 @@
 namespace velmora::testing {
 
 struct Reply {
-  std::string bytes;                     // sent as they stand
-  std::chrono::milliseconds delay{0};    // before anything is sent
-  bool hold = false;                     // send `bytes`, then keep the connection open
+  std::string bytes;                   // sent as they stand
+  std::chrono::milliseconds delay{0};  // before anything is sent
+  bool hold = false;                   // send `bytes`, then keep the connection open
 };
 
 class ScriptedServer {

@@ -27,12 +27,16 @@ TEST(Utf8Conversion, InvalidSequencesBecomeOneQuestionMarkEach) {
     std::string_view utf8;
     const char* system;
   } cases[] = {
-      {"a\xFF" "b", "a?b"},
-      {"a\xE4\xB8" "b", "a?b"},        // a truncated sequence is one maximal subpart
+      {"a\xFF"
+       "b",
+       "a?b"},
+      {"a\xE4\xB8"
+       "b",
+       "a?b"},  // a truncated sequence is one maximal subpart
       {"a\xE4\xB8\xE4\xB8\xAD", "a?\xD6\xD0"},
-      {"\xC0\xAF", "??"},              // overlong form: each byte on its own
-      {"\xED\xA0\x80", "???"},         // an encoded surrogate
-      {"x\xF0\x9F\x98\x80y", "x?y"},   // a character 936 cannot hold
+      {"\xC0\xAF", "??"},             // overlong form: each byte on its own
+      {"\xED\xA0\x80", "???"},        // an encoded surrogate
+      {"x\xF0\x9F\x98\x80y", "x?y"},  // a character 936 cannot hold
   };
   for (const auto& c : cases) {
     EXPECT_EQ(utf8_bytes_to_system(raw(c.utf8)), Text(c.system)) << c.system;
@@ -40,7 +44,9 @@ TEST(Utf8Conversion, InvalidSequencesBecomeOneQuestionMarkEach) {
 }
 
 TEST(Utf8Conversion, TheDirectFormsEqualTheChainsThroughUtf16) {
-  const Text samples[] = {gbk("中文 and ASCII, 情人节快乐"), Text("a\xFF\xE4\xB8" "b\xC0\xAF\xED\xA0\x80"),
+  const Text samples[] = {gbk("中文 and ASCII, 情人节快乐"),
+                          Text("a\xFF\xE4\xB8"
+                               "b\xC0\xAF\xED\xA0\x80"),
                           Text("x\xF0\x9F\x98\x80y\x80\x81"), Text("\xA1\xA1\xFE\xFE")};
   for (const Text& t : samples) {
     EXPECT_EQ(utf8_to_system(t), wide_to_multibyte(multibyte_to_wide(t), kGbkCodePage)) << t.str();
@@ -61,7 +67,8 @@ TEST(Utf8Conversion, GrowthIsNeverCutShort) {
 }
 
 TEST(WideForms, TerminatedAndCounted) {
-  EXPECT_EQ(multibyte_to_wide(Text("\xD6\xD0"), kGbkCodePage), raw(std::string_view("\x2D\x4E\0\0", 4)));
+  EXPECT_EQ(multibyte_to_wide(Text("\xD6\xD0"), kGbkCodePage),
+            raw(std::string_view("\x2D\x4E\0\0", 4)));
   EXPECT_EQ(multibyte_to_wide(Text("A")), raw(std::string_view("A\0\0\0", 4)));
   EXPECT_EQ(multibyte_to_wide(Text()), raw(std::string_view("\0\0", 2)));
   EXPECT_EQ(wide_to_multibyte(raw(std::string_view("\x2D\x4E\0\0B\0", 6))).str(), "\xD6\xD0");
@@ -128,7 +135,9 @@ TEST(PercentDecoding, Table) {
       {"%4g", "%4g"},
       {"a%00b", "ab"},
       {"%41%42", "AB"},
-      {"\xE4\xB8\xAD" "x", Text("\xD6\xD0x")},  // a page in UTF-8 comes back in GBK
+      {"\xE4\xB8\xAD"
+       "x",
+       Text("\xD6\xD0x")},  // a page in UTF-8 comes back in GBK
       {"%E4", "?"},
       {"%E4%B8", "?"},
       {"", ""},

@@ -16,7 +16,8 @@ TEST(HexText, UpperCaseWithoutLeadingZerosAndTwosComplement) {
   const struct {
     std::int32_t value;
     const char* hex;
-  } cases[] = {{0, "0"}, {10, "A"}, {15, "F"}, {16, "10"}, {255, "FF"}, {0x1234ABCD, "1234ABCD"},
+  } cases[] = {{0, "0"},         {10, "A"},        {15, "F"},
+               {16, "10"},       {255, "FF"},      {0x1234ABCD, "1234ABCD"},
                {-1, "FFFFFFFF"}, {-16, "FFFFFFF0"}};
   for (const auto& c : cases) EXPECT_EQ(hex_text(c.value), Text(c.hex)) << c.value;
 }

@@ -83,7 +83,14 @@ TEST(ReplaceSubtext, Table) {
       {"", "b", Text("x"), {}, {}, true, ""},
       {"bab", "b", Text("x"), -3, 1, true, "xab"},
       // Never within a double-byte character, and case folds single bytes only.
-      {Text("\x81\x41" "A"), "A", Text("-"), {}, {}, true, Text("\x81\x41-")},
+      {Text("\x81\x41"
+            "A"),
+       "A",
+       Text("-"),
+       {},
+       {},
+       true,
+       Text("\x81\x41-")},
       {Text("x\x81\x61"), Text("\x81\x41"), Text("-"), {}, {}, false, Text("x\x81\x61")},
       {gbk("中国中"), gbk("中"), Text("Z"), {}, {}, true, gbk("Z国Z")},
   };
@@ -117,8 +124,14 @@ TEST(LetterCase, SingleByteLettersOnly) {
   EXPECT_EQ(to_lower(gbk("ＡA中Z")), gbk("Ａa中z"));
   EXPECT_EQ(to_upper(Text("az{@")), Text("AZ{@"));
   // The second byte of 丄 (81 41) and of 乤 (81 61) stays.
-  EXPECT_EQ(to_lower(Text("\x81\x41" "A")), Text("\x81\x41" "a"));
-  EXPECT_EQ(to_upper(Text("\x81\x61" "a")), Text("\x81\x61" "A"));
+  EXPECT_EQ(to_lower(Text("\x81\x41"
+                          "A")),
+            Text("\x81\x41"
+                 "a"));
+  EXPECT_EQ(to_upper(Text("\x81\x61"
+                          "a")),
+            Text("\x81\x61"
+                 "A"));
   EXPECT_EQ(to_lower(Text("A\x81")), Text("a\x81"));
 }
 

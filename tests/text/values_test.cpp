@@ -19,12 +19,11 @@ TEST(ToNumber, Table) {
     Text text;
     double expected;
   } cases[] = {
-      {"81", 81},       {" 81", 81},       {"81abc", 81},        {gbk("８１"), 81},
-      {"", 0},          {"abc", 0},        {"- 7", 0},           {"1e3", 1000},
-      {"1d3", 1000},    {"1E+2", 100},     {"2e-1", 0.2},        {".5", 0.5},
-      {"81.9", 81.9},   {"-5.5", -5.5},    {"+4", 4},            {"\t\r\n 12", 12},
-      {"1.2.3", 1.2},   {"1e", 1},         {"1e+", 1},           {".", 0},
-      {gbk("－３"), -3}, {gbk("　７"), 7}, {"0x10", 0},          {"1e999", HUGE_VAL},
+      {"81", 81},        {" 81", 81},      {"81abc", 81},  {gbk("８１"), 81},   {"", 0},
+      {"abc", 0},        {"- 7", 0},       {"1e3", 1000},  {"1d3", 1000},       {"1E+2", 100},
+      {"2e-1", 0.2},     {".5", 0.5},      {"81.9", 81.9}, {"-5.5", -5.5},      {"+4", 4},
+      {"\t\r\n 12", 12}, {"1.2.3", 1.2},   {"1e", 1},      {"1e+", 1},          {".", 0},
+      {gbk("－３"), -3}, {gbk("　７"), 7}, {"0x10", 0},    {"1e999", HUGE_VAL},
   };
   for (const auto& c : cases) EXPECT_DOUBLE_EQ(to_number(c.text), c.expected) << c.text.str();
 }
@@ -86,7 +85,9 @@ TEST(ReadLine, Table) {
   // An LF right after a lead byte is that character's second byte.
   EXPECT_EQ(lines_of("\x81\nx\ny"), (L{"\x81\nx", "y"}));
   // 0x1A ends its line and the next starts after it.
-  EXPECT_EQ(lines_of("a\x1A" "b\r\nc\x1A"), (L{"a", "b", "c"}));
+  EXPECT_EQ(lines_of("a\x1A"
+                     "b\r\nc\x1A"),
+            (L{"a", "b", "c"}));
   EXPECT_EQ(lines_of("\x1A\x1A"), (L{"", ""}));
   EXPECT_EQ(lines_of("x\x81"), (L{"x\x81"}));
 }
