@@ -8,19 +8,19 @@
 namespace velmora {
 
 std::int32_t find_text(const Text& text, const Text& sought, std::optional<std::int32_t> start,
-                       bool ignore_case) {
+                       std::optional<bool> ignore_case) {
   const std::string_view t = text.view();
   const std::size_t from =
       (start.has_value() && *start > 1) ? static_cast<std::size_t>(*start) - 1 : 0;
   if (from >= t.size()) return -1;
   if (sought.empty()) return 1;
-  const std::size_t at = scan::find_from(t, sought.view(), from, ignore_case);
+  const std::size_t at = scan::find_from(t, sought.view(), from, ignore_case.value_or(false));
   return at == std::string_view::npos ? -1 : static_cast<std::int32_t>(at + 1);
 }
 
 Text replace_subtext(const Text& text, const Text& sought, const std::optional<Text>& replacement,
                      std::optional<std::int32_t> start, std::optional<std::int32_t> count,
-                     bool case_sensitive) {
+                     std::optional<bool> case_sensitive) {
   const std::string_view t = text.view();
   const std::string_view s = sought.view();
   const std::size_t from =
@@ -35,7 +35,7 @@ Text replace_subtext(const Text& text, const Text& sought, const std::optional<T
   std::size_t at = from;
   std::int64_t made = 0;
   while (!limited || made < *count) {
-    const std::size_t hit = scan::find_from(t, s, at, !case_sensitive);
+    const std::size_t hit = scan::find_from(t, s, at, !case_sensitive.value_or(false));
     if (hit == std::string_view::npos) break;
     out.append(t.substr(at, hit - at));
     out.append(with);

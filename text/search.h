@@ -15,15 +15,16 @@ namespace velmora {
 // any byte is left to search. Ignoring case, only single-byte characters fold
 // ('A'-'Z' with 'a'-'z'); double-byte characters compare exactly.
 std::int32_t find_text(const Text& text, const Text& sought, std::optional<std::int32_t> start = {},
-                       bool ignore_case = false);
+                       std::optional<bool> ignore_case = {});
 
 // Occurrences of `sought` from `start` on (left out or below 1: 1) replaced by
 // `replacement` (left out: removed), at most `count` of them (left out or
-// negative: all). Replacements are not searched again.
+// negative: all). Replacements are not searched again. Letter case is ignored
+// unless `case_sensitive` is true.
 Text replace_subtext(const Text& text, const Text& sought,
                      const std::optional<Text>& replacement = {},
                      std::optional<std::int32_t> start = {}, std::optional<std::int32_t> count = {},
-                     bool case_sensitive = false);
+                     std::optional<bool> case_sensitive = {});
 
 // Without the blanks (0x20 and the double-byte blank A1 A1) at both ends.
 Text trim_both(const Text& text);

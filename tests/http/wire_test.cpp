@@ -113,6 +113,16 @@ TEST(Wire, ThroughAProxyTheTargetIsAbsolute) {
   EXPECT_EQ(request.find("Proxy-Connection"), std::string::npos) << request;
 }
 
+TEST(Wire, ALargeBodyGoesWithoutExpectContinue) {
+  FetchOptions o;
+  o.method = 1;
+  o.request_body = Bytes(std::string(2 * 1024 * 1024, 'z'));
+  const std::string request = sent("/big", o);
+  EXPECT_EQ(request.find("Expect"), std::string::npos);
+  EXPECT_NE(request.find("\r\nContent-Length: 2097152\r\n\r\nzzz"), std::string::npos);
+  EXPECT_EQ(request.size() - request.find("\r\n\r\n") - 4, 2U * 1024 * 1024);
+}
+
 TEST(Wire, BlanksAndControlBytesInThePathAreEscaped) {
   const std::string request = sent("/a b\tc", {});
   EXPECT_TRUE(request.starts_with("GET /a%20b%09c HTTP/1.1\r\n")) << request;
