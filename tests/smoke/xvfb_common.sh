@@ -15,11 +15,11 @@ start_xvfb() {
 
 stop_xvfb() { [ -n "${XVFB_PID:-}" ] && kill "$XVFB_PID" 2>/dev/null; wait "$XVFB_PID" 2>/dev/null || true; }
 
-# Waits for a window with exactly this title and prints its id.
+# Waits for a shown (mapped) window with exactly this title and prints its id.
 wait_window() {
   local title=$1 id=""
   for _ in $(seq 1 200); do
-    id=$(xdotool search --name "^${title}\$" 2>/dev/null | head -n 1 || true)
+    id=$(xdotool search --onlyvisible --name "^${title}\$" 2>/dev/null | head -n 1 || true)
     [ -n "$id" ] && { echo "$id"; return 0; }
     sleep 0.05
   done
