@@ -5,8 +5,8 @@
 #include <QGuiApplication>
 #include <QTimer>
 
-#include <array>
 #include <utility>
+#include <vector>
 
 #include "app/icon.h"
 #include "app/qt_text.h"
