@@ -18,8 +18,10 @@ class FigureReporter : public benchmark::ConsoleReporter {
     for (const auto& run : runs) times_[run.benchmark_name()] = run.GetAdjustedRealTime();
     ConsoleReporter::ReportRuns(runs);
   }
+  // The median of a repeated benchmark, else its one time.
   double time(const std::string& name) const {
-    const auto it = times_.find(name);
+    auto it = times_.find(name + "_median");
+    if (it == times_.end()) it = times_.find(name);
     return it == times_.end() ? 0.0 : it->second;
   }
   // Prints time(a) / time(b) with a description of what it measures.

@@ -71,7 +71,7 @@ ScriptedServer::~ScriptedServer() {
   const char byte = 1;
   (void)!::write(wake_pipe_[1], &byte, 1);
   acceptor_.join();
-  for (auto& t : connections_) t.join();
+  for (auto& c : connections_) c.thread.join();
   ::close(listener_);
   ::close(wake_pipe_[0]);
   ::close(wake_pipe_[1]);
@@ -107,7 +107,19 @@ void ScriptedServer::accept_loop() {
     if ((fds[1].revents & POLLIN) != 0) return;
     const int fd = ::accept4(listener_, nullptr, nullptr, SOCK_CLOEXEC);
     if (fd < 0) continue;
-    connections_.emplace_back([this, fd] { serve(fd); });
+    for (auto it = connections_.begin(); it != connections_.end();) {
+      if (it->done.load()) {
+        it->thread.join();
+        it = connections_.erase(it);
+      } else {
+        ++it;
+      }
+    }
+    Connection& c = connections_.emplace_back();
+    c.thread = std::thread([this, fd, &c] {
+      serve(fd);
+      c.done.store(true);
+    });
   }
 }
 

@@ -8,6 +8,7 @@
 #include <condition_variable>
 #include <cstddef>
 #include <functional>
+#include <list>
 #include <mutex>
 #include <string>
 #include <thread>
@@ -63,7 +64,11 @@ class ScriptedServer {
   std::vector<std::string> requests_;
   std::size_t next_index_ = 0;
   int held_open_ = 0;
-  std::vector<std::thread> connections_;
+  struct Connection {
+    std::thread thread;
+    std::atomic<bool> done{false};
+  };
+  std::list<Connection> connections_;  // the accept loop joins the ones done
   std::thread acceptor_;
 };
 
