@@ -21,7 +21,8 @@ struct WorkerState {
 using WorkerHandle = std::shared_ptr<WorkerState>;
 using WorkerEntry = void (*)(WorkerState&);
 
-// Starts a thread that runs entry(*state); false when no thread could be made.
+// Runs entry(*state) on a worker thread of its own: one that waits for work,
+// or a new one. False when no thread could be had.
 bool start_thread(WorkerEntry entry, const WorkerHandle& state);
 
 // In place of ending a thread by force: tells the worker's transfer to stop and
