@@ -38,7 +38,7 @@ std::vector<ButtonChoice> buttons_for(std::int32_t style) {
     case 5:
       return {{B::Retry, 4}, {B::Cancel, 2}};
     default:
-      return {{B::Ok, 1}};
+      return {{B::Ok, kButtonOk}};
   }
 }
 

@@ -106,7 +106,7 @@ void on_copy_link_clicked(ResultWindow& window) {
   if (from_qstring(window.link_box()->text()).empty()) return;
   const Text link = from_qstring(window.link_box()->text());
   if (set_clipboard_text(link))
-    show_message(Text("\xB8\xB4\xD6\xC6\xB3\xC9\xB9\xA6"), 64);  // 复制成功
+    show_message(Text("\xB8\xB4\xD6\xC6\xB3\xC9\xB9\xA6"), kMessageInformation);  // 复制成功
 }
 
 void open_result_window_modally() {

@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "http/worker.h"
+#include "text/address.h"
 #include "text/codepage.h"
 #include "text/event_pump.h"
 #include "text/numbers.h"
@@ -12,11 +13,6 @@
 
 namespace velmora {
 namespace {
-
-bool has_scheme(const Text& address) {
-  return find_text(address, "http://", 1, true) == 1 ||
-         find_text(address, "https://", 1, true) == 1;
-}
 
 HttpExchange pack(const Text& address, const FetchOptions& o) {
   HttpExchange e;
@@ -47,7 +43,7 @@ const Text& fetch_timeout_text() {
 
 Bytes http_fetch(Text& address, const FetchOptions& options) {
   if (trim_both(address).empty()) return {};
-  if (!has_scheme(address)) address = concat_text("http://", address);
+  if (!has_web_scheme(address)) address = concat_text("http://", address);
 
   using Clock = EventPump::Clock;
   const auto start = Clock::now();

@@ -19,6 +19,7 @@ bool starts_with_folded(std::string_view text, std::string_view prefix) {
 }
 
 struct Pieces {
+  bool has_scheme = false;
   std::string_view host;       // as written
   std::string_view port_text;  // empty when the address names no port
   std::string_view path;       // empty when there is no "/" after the host
@@ -34,6 +35,7 @@ Pieces split(std::string_view address) {
   } else if (starts_with_folded(address, "http://")) {
     scheme = 7;
   }
+  pieces.has_scheme = scheme != 0;
   const std::string_view rest = address.substr(scheme);
   const std::size_t slash = rest.find('/');
   const std::string_view authority = rest.substr(0, slash);
@@ -60,5 +62,7 @@ std::int32_t url_port(const Text& address) {
 }
 
 bool is_secure_address(const Text& address) { return split(address.view()).secure; }
+
+bool has_web_scheme(const Text& address) { return split(address.view()).has_scheme; }
 
 }  // namespace velmora

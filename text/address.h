@@ -18,5 +18,7 @@ std::int32_t url_port(const Text& address);
 
 // True when the address begins with "https://" in any letter case.
 bool is_secure_address(const Text& address);
+// True when it begins with "http://" or "https://" in any letter case.
+bool has_web_scheme(const Text& address);
 
 }  // namespace velmora

@@ -81,6 +81,10 @@ TEST(AddressSplitting, Table) {
   }
   EXPECT_TRUE(is_secure_address("HtTpS://h/"));
   EXPECT_FALSE(is_secure_address("http://host/go?to=https://other"));
+  EXPECT_TRUE(has_web_scheme("HTTP://srv/"));
+  EXPECT_TRUE(has_web_scheme("https://srv/"));
+  EXPECT_FALSE(has_web_scheme(" http://srv/"));
+  EXPECT_FALSE(has_web_scheme("srv/x?u=http://y"));
 }
 
 }  // namespace
